@@ -26,8 +26,12 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -36,7 +40,7 @@ using namespace zorvanta;
 // An output box that keeps a bounded tail of the text, like a sheet that is saved and
 // cleared now and then, so the measurement is of the generator and not of memory growth.
 class MemorySink : public OutputSink, public OperationChecks {
-public:
+  public:
     MemorySink() { text.reserve(capacity); }
 
     void appendOutput(std::string_view piece) override {
@@ -54,7 +58,7 @@ public:
 
     Operation checked = Operation::Add;
 
-private:
+  private:
     static constexpr std::size_t capacity = 1 << 20;
     std::string text;
 };

@@ -7,11 +7,11 @@ namespace zorvanta {
 // The check states of the four operation radio buttons, which carry the chosen operation.
 // Writing one state changes that button alone.
 class OperationChecks {
-public:
+  public:
     virtual bool isChecked(Operation operation) const = 0;
     virtual void setChecked(Operation operation, bool checked) = 0;
 
-protected:
+  protected:
     ~OperationChecks() = default;
 };
 

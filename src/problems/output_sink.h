@@ -7,10 +7,10 @@ namespace zorvanta {
 // Where generated text goes: the end of the output box. Text arrives as GBK bytes, one
 // problem or one line end per call, and is appended unchanged.
 class OutputSink {
-public:
+  public:
     virtual void appendOutput(std::string_view text) = 0;
 
-protected:
+  protected:
     ~OutputSink() = default;
 };
 

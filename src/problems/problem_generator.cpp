@@ -72,8 +72,8 @@ void ProblemGenerator::drawOperands(Operation operation) {
             }
             const std::int32_t multiplier = random.randomInRange(1, maxMultiplier);
             // The dividend is the divisor times a whole quotient, so the quotient is exact.
-            firstOperand = static_cast<std::int32_t>(static_cast<double>(secondOperand) *
-                                                     multiplier);
+            firstOperand =
+                static_cast<std::int32_t>(static_cast<double>(secondOperand) * multiplier);
             break;
         }
     }
@@ -104,7 +104,8 @@ void ProblemGenerator::generateRow() {
 }
 
 void ProblemGenerator::pickRandomOperation() {
-    const std::int32_t drawn = random.randomInRange(1, static_cast<std::int32_t>(pickerWrites.size()));
+    const std::int32_t drawn =
+        random.randomInRange(1, static_cast<std::int32_t>(pickerWrites.size()));
     const CheckWrites& writes = pickerWrites[drawn - 1];
     checks_.setChecked(writes.checked, true);
     for (const Operation operation : writes.unchecked) {

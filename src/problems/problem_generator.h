@@ -15,7 +15,7 @@ namespace zorvanta {
 // five of one operation, and the mixed stream of one problem at a time, five to a row. The
 // operation comes from the check states; the random operation picker writes them.
 class ProblemGenerator {
-public:
+  public:
     ProblemGenerator(OperationChecks& checks, OutputSink& output, const PadTexts& pads);
 
     // One problem of the given operation, appended as one text of 18 bytes.
@@ -36,7 +36,7 @@ public:
     // Mixed problems on the current row, 0 to 4 between calls.
     std::int32_t mixedRowFill = 0;
 
-private:
+  private:
     void drawOperands(Operation operation);
 
     OperationChecks& checks_;

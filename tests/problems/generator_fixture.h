@@ -17,7 +17,7 @@ namespace zorvanta::testing {
 // Stands in for the window: four check states that record every write, and an output box
 // that records every append.
 class FakeWindow : public OperationChecks, public OutputSink {
-public:
+  public:
     bool isChecked(Operation operation) const override {
         return checks[static_cast<int>(operation)];
     }

@@ -26,10 +26,9 @@ TEST_F(Generator, FirstFiveMixedProblemsOfARun) {
         EXPECT_EQ(std::count(window.checks.begin(), window.checks.end(), true), 1);
         generator.generateMixedProblem();
     }
-    EXPECT_EQ(window.appends, (std::vector<std::string>{
-                                  "15 - 8  = (    )  ", "10 + 5  = (    )  ",
-                                  "19 X 8  = (    )  ", "6 + 6   = (    )  ",
-                                  "8 - 2   = (    )  ", "\r\n", "\r\n"}));
+    EXPECT_EQ(window.appends, (std::vector<std::string>{"15 - 8  = (    )  ", "10 + 5  = (    )  ",
+                                                        "19 X 8  = (    )  ", "6 + 6   = (    )  ",
+                                                        "8 - 2   = (    )  ", "\r\n", "\r\n"}));
     EXPECT_EQ(window.text.size(), 94u);
     EXPECT_EQ(generator.mixedRowFill, 0);
 }
@@ -38,13 +37,21 @@ TEST_F(Generator, FirstFiveMixedProblemsOfARun) {
 TEST_F(Generator, PickerWritesTheCheckStatesInItsOrder) {
     using Writes = std::vector<std::pair<Operation, bool>>;
     const std::array<Writes, 4> expected{{
-        {{Operation::Add, true}, {Operation::Subtract, false}, {Operation::Multiply, false},
+        {{Operation::Add, true},
+         {Operation::Subtract, false},
+         {Operation::Multiply, false},
          {Operation::Divide, false}},
-        {{Operation::Subtract, true}, {Operation::Add, false}, {Operation::Multiply, false},
+        {{Operation::Subtract, true},
+         {Operation::Add, false},
+         {Operation::Multiply, false},
          {Operation::Divide, false}},
-        {{Operation::Multiply, true}, {Operation::Subtract, false}, {Operation::Add, false},
+        {{Operation::Multiply, true},
+         {Operation::Subtract, false},
+         {Operation::Add, false},
          {Operation::Divide, false}},
-        {{Operation::Divide, true}, {Operation::Subtract, false}, {Operation::Multiply, false},
+        {{Operation::Divide, true},
+         {Operation::Subtract, false},
+         {Operation::Multiply, false},
          {Operation::Add, false}},
     }};
     std::array<bool, 4> seen{};

@@ -52,23 +52,38 @@ TEST_P(FirstRow, HasTheOperandsOfAFreshRun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FirstRow,
-    ::testing::Values(
-        FirstRowCase{"TwentyAdd", twentyRange, Operation::Add,
-                     {{{2, 8}, {15, 1}, {10, 5}, {19, 19}, {3, 5}}}},
-        FirstRowCase{"TwentySubtract", twentyRange, Operation::Subtract,
-                     {{{8, 2}, {15, 1}, {10, 5}, {19, 19}, {5, 3}}}},
-        FirstRowCase{"TwentyMultiply", twentyRange, Operation::Multiply,
-                     {{{2, 9}, {15, 5}, {10, 2}, {19, 1}, {3, 3}}}},
-        FirstRowCase{"TwentyDivide", twentyRange, Operation::Divide,
-                     {{{16, 2}, {2, 1}, {8, 1}, {15, 5}, {16, 2}}}},
-        FirstRowCase{"HundredAdd", hundredRange, Operation::Add,
-                     {{{42, 54}, {98, 68}, {63, 83}, {94, 55}, {35, 12}}}},
-        FirstRowCase{"HundredSubtract", hundredRange, Operation::Subtract,
-                     {{{54, 42}, {98, 68}, {83, 63}, {94, 55}, {35, 12}}}},
-        FirstRowCase{"HundredMultiply", hundredRange, Operation::Multiply,
-                     {{{42, 8}, {98, 1}, {63, 5}, {94, 19}, {35, 5}}}},
-        FirstRowCase{"HundredDivide", hundredRange, Operation::Divide,
-                     {{{64, 8}, {20, 10}, {152, 19}, {18, 6}, {64, 8}}}}),
+    ::testing::Values(FirstRowCase{"TwentyAdd",
+                                   twentyRange,
+                                   Operation::Add,
+                                   {{{2, 8}, {15, 1}, {10, 5}, {19, 19}, {3, 5}}}},
+                      FirstRowCase{"TwentySubtract",
+                                   twentyRange,
+                                   Operation::Subtract,
+                                   {{{8, 2}, {15, 1}, {10, 5}, {19, 19}, {5, 3}}}},
+                      FirstRowCase{"TwentyMultiply",
+                                   twentyRange,
+                                   Operation::Multiply,
+                                   {{{2, 9}, {15, 5}, {10, 2}, {19, 1}, {3, 3}}}},
+                      FirstRowCase{"TwentyDivide",
+                                   twentyRange,
+                                   Operation::Divide,
+                                   {{{16, 2}, {2, 1}, {8, 1}, {15, 5}, {16, 2}}}},
+                      FirstRowCase{"HundredAdd",
+                                   hundredRange,
+                                   Operation::Add,
+                                   {{{42, 54}, {98, 68}, {63, 83}, {94, 55}, {35, 12}}}},
+                      FirstRowCase{"HundredSubtract",
+                                   hundredRange,
+                                   Operation::Subtract,
+                                   {{{54, 42}, {98, 68}, {83, 63}, {94, 55}, {35, 12}}}},
+                      FirstRowCase{"HundredMultiply",
+                                   hundredRange,
+                                   Operation::Multiply,
+                                   {{{42, 8}, {98, 1}, {63, 5}, {94, 19}, {35, 5}}}},
+                      FirstRowCase{"HundredDivide",
+                                   hundredRange,
+                                   Operation::Divide,
+                                   {{{64, 8}, {20, 10}, {152, 19}, {18, 6}, {64, 8}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Generator, FirstTwentyAdditionRowIsExactly94Bytes) {
@@ -115,8 +130,8 @@ TEST_F(Generator, RowAfterADivisionRowStartsAtTheSixteenthDraw) {
     }
     const std::int32_t first = reference.randomInRange(1, 20);
     const std::int32_t second = reference.randomInRange(1, 20);
-    EXPECT_TRUE(window.appends[7].starts_with(std::to_string(first) + " + " +
-                                              std::to_string(second)));
+    EXPECT_TRUE(
+        window.appends[7].starts_with(std::to_string(first) + " + " + std::to_string(second)));
 }
 
 TEST_F(Generator, RowReadsOnlyUpToTheFirstCheckedOperation) {

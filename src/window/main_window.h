@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string_view>
+
+#include "operand_bounds.h"
+#include "operation_checks.h"
+#include "output_sink.h"
+#include "pad_texts.h"
+#include "problem_generator.h"
+
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace zorvanta {
+
+class CountField;
+class Dialogs;
+class MixedButton;
+class OutputBox;
+
+// The program's one window, "窗口": the operation and range choice, the command buttons,
+// the count field and the output box, each control under its form name as objectName.
+// The window is what the generator reads the checked operation from and appends to.
+class MainWindow : public QWidget, public OperationChecks, public OutputSink {
+    Q_OBJECT
+
+  public:
+    MainWindow(PadTexts& pads, Dialogs& dialogs);
+
+    void onWindowCreated();
+    void onWindowSizeChanged();
+    void onWindowDoubleClicked();
+
+    bool isChecked(Operation operation) const override;
+    void setChecked(Operation operation, bool checked) override;
+    void appendOutput(std::string_view text) override;
+
+    const ProblemGenerator& problems() const { return problems_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    void createOperationChoice();
+    void createRangeChoice();
+    void createCommandButtons();
+    void createCountField();
+    void createOutputBox();
+    void createContextMenu();
+    void createShortcuts();
+    void connectCommands();
+    void placeOnScreen();
+
+    // Selection and immediate commands.
+    void chooseRange(const OperandBounds& bounds);
+    void generateSingleRow();
+    void generateRandomRow();
+    void generateMixedProblem();
+
+    Dialogs& dialogs_;
+    PadTexts& pads_;
+    ProblemGenerator problems_;
+
+    QLabel* operationLabel_ = nullptr;
+    std::array<QRadioButton*, 4> operationButtons_{};
+    QGroupBox* rangeGroup_ = nullptr;
+    QRadioButton* twentyRangeButton_ = nullptr;
+    QRadioButton* hundredRangeButton_ = nullptr;
+    QPushButton* singleRowButton_ = nullptr;
+    QPushButton* randomRowButton_ = nullptr;
+    QPushButton* batchSingleRowsButton_ = nullptr;
+    QPushButton* batchRandomRowsButton_ = nullptr;
+    MixedButton* mixedButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    CountField* countField_ = nullptr;
+    OutputBox* outputBox_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+};
+
+}  // namespace zorvanta
