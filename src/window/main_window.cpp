@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "batch_driver.h"
 #include "count_field.h"
 #include "mixed_button.h"
 #include "output_box.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(PadTexts& pads, Dialogs& dialogs)
     createOutputBox();
     createContextMenu();
     createShortcuts();
+    createBatchDriver();
     connectCommands();
     placeOnScreen();
 }
@@ -144,6 +146,12 @@ void MainWindow::createShortcuts() {
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
+void MainWindow::createBatchDriver() {
+    batch_ = new BatchDriver(
+        problems_, [this] { return countField_->text(); }, [this] { generateMixedProblem(); },
+        dialogs_, this);
+}
+
 void MainWindow::connectCommands() {
     connect(twentyRangeButton_, &QRadioButton::clicked, this, [this] { chooseRange(twentyRange); });
     connect(hundredRangeButton_, &QRadioButton::clicked, this,
@@ -151,6 +159,12 @@ void MainWindow::connectCommands() {
     connect(singleRowButton_, &QPushButton::clicked, this, &MainWindow::generateSingleRow);
     connect(randomRowButton_, &QPushButton::clicked, this, &MainWindow::generateRandomRow);
     connect(mixedButton_, &QPushButton::clicked, this, &MainWindow::generateMixedProblem);
+    connect(batchSingleRowsButton_, &QPushButton::clicked, this,
+            [this] { batch_->start(BatchMode::SelectedOperationRows); });
+    connect(batchRandomRowsButton_, &QPushButton::clicked, this,
+            [this] { batch_->start(BatchMode::RandomOperationRows); });
+    connect(mixedButton_, &MixedButton::rightPressed, this,
+            [this] { batch_->start(BatchMode::MixedProblems); });
 }
 
 void MainWindow::placeOnScreen() {
@@ -163,6 +177,7 @@ void MainWindow::placeOnScreen() {
 }
 
 void MainWindow::onWindowCreated() {
+    batch_->batchStepsDone = 0;
     problems_.mixedRowFill = 0;
     pads_.create();
 }

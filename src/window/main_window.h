@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace zorvanta {
 
+class BatchDriver;
 class CountField;
 class Dialogs;
 class MixedButton;
@@ -41,6 +42,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     void appendOutput(std::string_view text) override;
 
     const ProblemGenerator& problems() const { return problems_; }
+    BatchDriver& batch() { return *batch_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -55,6 +57,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     void createOutputBox();
     void createContextMenu();
     void createShortcuts();
+    void createBatchDriver();
     void connectCommands();
     void placeOnScreen();
 
@@ -82,6 +85,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     CountField* countField_ = nullptr;
     OutputBox* outputBox_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+    BatchDriver* batch_ = nullptr;
 };
 
 }  // namespace zorvanta

@@ -23,7 +23,7 @@ bool MixedButton::event(QEvent* event) {
 void MixedButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
-        emit rightPressed();
+        Q_EMIT rightPressed();
         return;
     }
     if (event->button() == Qt::LeftButton) {

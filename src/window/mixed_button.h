@@ -14,7 +14,7 @@ class MixedButton : public QPushButton {
   public:
     MixedButton(const QString& caption, const QString& hint, QWidget* parent = nullptr);
 
-  signals:
+  Q_SIGNALS:
     void rightPressed();
 
   protected:

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -17,40 +18,20 @@ namespace zorvanta {
 namespace {
 
 constexpr int caretWidth = 1;
+
+void setScrollBar(QScrollBar* bar, int maximum, int singleStep, int pageStep) {
+    if (bar->singleStep() != singleStep) {
+        bar->setSingleStep(singleStep);
+    }
+    if (bar->pageStep() != pageStep) {
+        bar->setPageStep(pageStep);
+    }
+    bar->setRange(0, maximum);
+}
 constexpr int sideMargin = 2;
 
 bool isWordByte(char byte) {
     return byte != ' ' && byte != '\r' && byte != '\n';
-}
-
-// A line as shown: its text and, for every character, the byte where it starts in the line.
-struct ShownLine {
-    QString text;
-    std::vector<std::size_t> charStarts;  // one per character, then the line's length
-};
-
-ShownLine showLine(std::string_view bytes) {
-    ShownLine shown;
-    std::vector<std::size_t> lengths;
-    for (std::size_t pos = 0; pos < bytes.size(); pos += lengths.back()) {
-        shown.charStarts.push_back(pos);
-        lengths.push_back(gbkCharLength(bytes, pos));
-    }
-    shown.charStarts.push_back(bytes.size());
-    shown.text = decodeGbk(bytes);
-    if (shown.text.size() != static_cast<qsizetype>(lengths.size())) {
-        // A byte sequence that does not decode to one character each: decode them singly.
-        shown.text.clear();
-        for (std::size_t i = 0; i < lengths.size(); ++i) {
-            shown.text += decodeGbk(bytes.substr(shown.charStarts[i], lengths[i])).left(1);
-        }
-    }
-    return shown;
-}
-
-qsizetype charIndexOf(const ShownLine& shown, std::size_t offset) {
-    const auto it = std::lower_bound(shown.charStarts.begin(), shown.charStarts.end(), offset);
-    return static_cast<qsizetype>(it - shown.charStarts.begin());
 }
 
 }  // namespace
@@ -64,11 +45,20 @@ OutputBox::OutputBox(QWidget* parent) : QAbstractScrollArea(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setBackgroundRole(QPalette::Base);
-    verticalScrollBar()->setSingleStep(1);
+    // The scroll bars cover their whole area; saying so spares repainting the frame and the
+    // window behind them whenever a growing text moves the handle.
+    verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    widths_ = std::make_unique<CharWidths>(fontMetrics());
 }
 
 void OutputBox::appendOutput(std::string_view gbk) {
     const std::size_t firstChangedLine = lineCount() - 1;
+    if (!pendingReveal_) {
+        pendingReveal_ =
+            PendingReveal{lineOf(caret_), firstChangedLine, selectionLength() > 0, documentWidth()};
+        QMetaObject::invokeMethod(this, &OutputBox::revealAppendedText, Qt::QueuedConnection);
+    }
     const std::size_t oldSize = text_.size();
     text_.append(gbk);
     for (std::size_t pos = gbk.find('\n'); pos != std::string_view::npos;
@@ -76,10 +66,39 @@ void OutputBox::appendOutput(std::string_view gbk) {
         lineStarts_.push_back(oldSize + pos + 1);
     }
     measureLinesFrom(firstChangedLine);
+    forgetShownLinesFrom(firstChangedLine);
     anchor_ = caret_ = text_.size();
     updateScrollBars();
+}
+
+// Runs once after the appends of one event: scrolls the caret into view, which moves what
+// is already on screen, then paints only the lines that changed and the line the caret left,
+// unless the centring of every line moved.
+void OutputBox::revealAppendedText() {
+    if (!pendingReveal_) {
+        return;
+    }
+    const PendingReveal pending = *pendingReveal_;
+    pendingReveal_.reset();
     ensureCaretVisible();
-    viewport()->update();
+    if (pending.hadSelection || documentWidth() != pending.documentWidth) {
+        viewport()->update();
+        return;
+    }
+    updateLines(pending.caretLine, pending.caretLine + 1);
+    updateLines(pending.firstChangedLine, lineCount());
+}
+
+void OutputBox::updateLines(std::size_t from, std::size_t to) {
+    const auto first = static_cast<long long>(verticalScrollBar()->value());
+    const long long lh = lineHeight();
+    const long long top = std::max(0LL, (static_cast<long long>(from) - first) * lh);
+    const long long bottom =
+        std::min<long long>(viewport()->height(), (static_cast<long long>(to) - first) * lh);
+    if (top < bottom) {
+        viewport()->update(0, static_cast<int>(top), viewport()->width(),
+                           static_cast<int>(bottom - top));
+    }
 }
 
 void OutputBox::clear() {
@@ -88,6 +107,8 @@ void OutputBox::clear() {
     lineWidths_.assign(1, 0);
     longestLineWidth_ = 0;
     anchor_ = caret_ = 0;
+    shownLines_.clear();
+    pendingReveal_.reset();
     updateScrollBars();
     viewport()->update();
 }
@@ -127,6 +148,11 @@ OutputBox::LineSpan OutputBox::lineSpan(std::size_t line) const {
     return {start, end};
 }
 
+std::string_view OutputBox::lineText(std::size_t line) const {
+    const LineSpan span = lineSpan(line);
+    return std::string_view(text_).substr(span.start, span.end - span.start);
+}
+
 std::size_t OutputBox::lineOf(std::size_t position) const {
     const auto it = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), position);
     return static_cast<std::size_t>(it - lineStarts_.begin()) - 1;
@@ -155,8 +181,7 @@ int OutputBox::prefixWidth(std::size_t line, std::size_t position) const {
         return lineWidths_[line];
     }
     const std::size_t length = position > span.start ? position - span.start : 0;
-    return fontMetrics().horizontalAdvance(
-        decodeGbk(std::string_view(text_).substr(span.start, length)));
+    return widths_->width(std::string_view(text_).substr(span.start, length));
 }
 
 std::size_t OutputBox::positionAt(const QPoint& viewportPoint) const {
@@ -169,19 +194,18 @@ std::size_t OutputBox::positionAt(const QPoint& viewportPoint) const {
 
 // The character boundary nearest to x, measured from the left of the line.
 std::size_t OutputBox::positionInLineAt(std::size_t line, int x) const {
-    const LineSpan span = lineSpan(line);
-    const ShownLine shown =
-        showLine(std::string_view(text_).substr(span.start, span.end - span.start));
-    const QFontMetrics metrics = fontMetrics();
-    int previousX = 0;
-    for (qsizetype i = 1; i <= shown.text.size(); ++i) {
-        const int nextX = metrics.horizontalAdvance(shown.text.left(i));
-        if (x < (previousX + nextX) / 2) {
-            return span.start + shown.charStarts[i - 1];
+    const std::string_view bytes = lineText(line);
+    const std::size_t start = lineStarts_[line];
+    int left = 0;
+    std::size_t length = 0;
+    for (std::size_t pos = 0; pos < bytes.size(); pos += length) {
+        const int width = widths_->charWidth(bytes, pos, length);
+        if (x < left + width / 2) {
+            return start + pos;
         }
-        previousX = nextX;
+        left += width;
     }
-    return span.end;
+    return start + bytes.size();
 }
 
 // Positions fall on character boundaries inside a line, or at the very end of the text.
@@ -265,30 +289,30 @@ void OutputBox::copySelection() const {
 
 void OutputBox::measureLinesFrom(std::size_t line) {
     lineWidths_.resize(lineCount());
-    const QFontMetrics metrics = fontMetrics();
     for (std::size_t i = line; i < lineCount(); ++i) {
-        const LineSpan span = lineSpan(i);
-        lineWidths_[i] = metrics.horizontalAdvance(
-            decodeGbk(std::string_view(text_).substr(span.start, span.end - span.start)));
+        lineWidths_[i] = widths_->width(lineText(i));
         longestLineWidth_ = std::max(longestLineWidth_, lineWidths_[i]);
     }
 }
 
 void OutputBox::remeasureAllLines() {
+    widths_ = std::make_unique<CharWidths>(fontMetrics());
+    shownLines_.clear();
     longestLineWidth_ = 0;
     measureLinesFrom(0);
     updateScrollBars();
     viewport()->update();
 }
 
+// A scroll bar repaints on every change of its steps, even to the same values, so only
+// what changed is written.
 void OutputBox::updateScrollBars() {
     const int pageLines = visibleLineCount();
-    verticalScrollBar()->setPageStep(pageLines);
-    verticalScrollBar()->setRange(0, static_cast<int>(std::max<long long>(
-                                         0, static_cast<long long>(lineCount()) - pageLines)));
-    horizontalScrollBar()->setPageStep(viewport()->width());
-    horizontalScrollBar()->setSingleStep(std::max(1, fontMetrics().averageCharWidth()));
-    horizontalScrollBar()->setRange(0, documentWidth() - viewport()->width());
+    const auto lastFirstLine =
+        std::max<long long>(0, static_cast<long long>(lineCount()) - pageLines);
+    setScrollBar(verticalScrollBar(), static_cast<int>(lastFirstLine), 1, pageLines);
+    setScrollBar(horizontalScrollBar(), documentWidth() - viewport()->width(),
+                 std::max(1, fontMetrics().averageCharWidth()), viewport()->width());
 }
 
 void OutputBox::ensureCaretVisible() {
@@ -310,49 +334,58 @@ void OutputBox::ensureCaretVisible() {
     }
 }
 
-void OutputBox::paintEvent(QPaintEvent*) {
+void OutputBox::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    const int height = viewport()->height();
     const int lh = lineHeight();
     const auto first = static_cast<std::size_t>(verticalScrollBar()->value());
-    for (std::size_t line = first; line < lineCount(); ++line) {
-        const int top = static_cast<int>(line - first) * lh;
-        if (top >= height) {
-            break;
-        }
-        paintLine(painter, line, top);
+    const std::size_t end = std::min(lineCount(), first + viewport()->height() / lh + 1);
+    std::erase_if(shownLines_,
+                  [&](const auto& shown) { return shown.first < first || shown.first >= end; });
+    const QRect dirty = event->rect();
+    const std::size_t from = first + static_cast<std::size_t>(std::max(0, dirty.top()) / lh);
+    const std::size_t to = std::min(end, first + static_cast<std::size_t>(dirty.bottom() / lh) + 1);
+    for (std::size_t line = from; line < to; ++line) {
+        paintLine(painter, line, static_cast<int>(line - first) * lh);
     }
 }
 
-void OutputBox::paintLine(QPainter& painter, std::size_t line, int top) const {
+const QStaticText& OutputBox::shownLine(std::size_t line) {
+    const auto [shown, added] = shownLines_.try_emplace(line);
+    if (added) {
+        shown->second.setTextFormat(Qt::PlainText);
+        shown->second.setText(decodeGbk(lineText(line)));
+        shown->second.prepare(QTransform(), font());
+    }
+    return shown->second;
+}
+
+void OutputBox::forgetShownLinesFrom(std::size_t line) {
+    std::erase_if(shownLines_, [line](const auto& shown) { return shown.first >= line; });
+}
+
+void OutputBox::paintLine(QPainter& painter, std::size_t line, int top) {
     const LineSpan span = lineSpan(line);
-    const ShownLine shown =
-        showLine(std::string_view(text_).substr(span.start, span.end - span.start));
-    const QFontMetrics metrics = fontMetrics();
     const int left = lineLeft(line);
-    const int baseline = top + metrics.ascent();
+    const int height = lineHeight();
     const QPalette& colours = palette();
     painter.setPen(colours.color(QPalette::Text));
-    painter.drawText(left, baseline, shown.text);
+    painter.drawStaticText(left, top, shownLine(line));
 
     // The selection shows only while the box has the focus.
-    const bool showSelection = hasFocus() && selectionLength() > 0;
-    const std::size_t selStart = std::max(selectionStart(), span.start);
-    const std::size_t selEnd = std::min(selectionStart() + selectionLength(), span.end);
-    if (showSelection && selStart < selEnd) {
-        const qsizetype from = charIndexOf(shown, selStart - span.start);
-        const qsizetype to = charIndexOf(shown, selEnd - span.start);
-        const int x = left + metrics.horizontalAdvance(shown.text.left(from));
-        const QString selected = shown.text.mid(from, to - from);
-        const QRect area(x, top, metrics.horizontalAdvance(selected), metrics.height());
-        painter.fillRect(area, colours.color(QPalette::Highlight));
+    const std::size_t selectionEnd = selectionStart() + selectionLength();
+    const std::size_t from = std::max(selectionStart(), span.start);
+    const std::size_t to = std::min(selectionEnd, span.end);
+    if (hasFocus() && from < to) {
+        const int x = left + prefixWidth(line, from);
+        const std::string_view selected = std::string_view(text_).substr(from, to - from);
+        painter.fillRect(QRect(x, top, widths_->width(selected), height),
+                         colours.color(QPalette::Highlight));
         painter.setPen(colours.color(QPalette::HighlightedText));
-        painter.drawText(x, baseline, selected);
+        painter.drawText(x, top + fontMetrics().ascent(), decodeGbk(selected));
     }
     if (hasFocus() && lineOf(caret_) == line) {
         const int x = left + prefixWidth(line, caret_);
-        painter.fillRect(QRect(x, top, caretWidth, metrics.height()),
-                         colours.color(QPalette::Text));
+        painter.fillRect(QRect(x, top, caretWidth, height), colours.color(QPalette::Text));
     }
 }
 
@@ -361,14 +394,15 @@ void OutputBox::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
-void OutputBox::scrollContentsBy(int, int) {
-    viewport()->update();
+// The vertical scroll bar counts lines, the horizontal one pixels.
+void OutputBox::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy * lineHeight());
 }
 
 void OutputBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
-        emit rightPressed(event->globalPosition().toPoint());
+        Q_EMIT rightPressed(event->globalPosition().toPoint());
         return;
     }
     if (event->button() == Qt::LeftButton) {

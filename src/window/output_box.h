@@ -2,9 +2,15 @@
 
 #include <QAbstractScrollArea>
 #include <QPoint>
+#include <QStaticText>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "char_widths.h"
 
 namespace zorvanta {
 
@@ -19,8 +25,8 @@ class OutputBox : public QAbstractScrollArea {
   public:
     explicit OutputBox(QWidget* parent = nullptr);
 
-    // Appends at the end of the text: the caret goes to the end, a selection is dropped, and
-    // the caret is scrolled into view.
+    // Appends at the end of the text: the caret goes to the end and a selection is dropped.
+    // The caret is scrolled into view once the appends of the current event are done.
     void appendOutput(std::string_view gbk);
     void clear();
     // Selects the whole text, with the caret at its end, in view.
@@ -34,7 +40,7 @@ class OutputBox : public QAbstractScrollArea {
     std::string selectedText() const;
     std::size_t caretPosition() const { return caret_; }
 
-  signals:
+  Q_SIGNALS:
     // The right mouse button went down over the box, at this global position.
     void rightPressed(const QPoint& globalPosition);
 
@@ -57,6 +63,7 @@ class OutputBox : public QAbstractScrollArea {
     };
 
     LineSpan lineSpan(std::size_t line) const;
+    std::string_view lineText(std::size_t line) const;
     std::size_t lineOf(std::size_t position) const;
     std::size_t lineCount() const { return lineStarts_.size(); }
     int lineHeight() const;
@@ -77,8 +84,12 @@ class OutputBox : public QAbstractScrollArea {
     void measureLinesFrom(std::size_t line);
     void remeasureAllLines();
     void updateScrollBars();
+    void updateLines(std::size_t from, std::size_t to);
+    void revealAppendedText();
     void ensureCaretVisible();
-    void paintLine(class QPainter& painter, std::size_t line, int top) const;
+    void paintLine(class QPainter& painter, std::size_t line, int top);
+    const QStaticText& shownLine(std::size_t line);
+    void forgetShownLinesFrom(std::size_t line);
 
     std::string text_;
     std::vector<std::size_t> lineStarts_{0};
@@ -86,6 +97,18 @@ class OutputBox : public QAbstractScrollArea {
     int longestLineWidth_ = 0;
     std::size_t anchor_ = 0;
     std::size_t caret_ = 0;
+    std::unique_ptr<CharWidths> widths_;
+
+    // What the screen showed before the appends that have not been revealed yet.
+    struct PendingReveal {
+        std::size_t caretLine;
+        std::size_t firstChangedLine;
+        bool hadSelection;
+        int documentWidth;
+    };
+    std::optional<PendingReveal> pendingReveal_;
+    // The lines in view, laid out once and drawn from then on without shaping their text.
+    std::unordered_map<std::size_t, QStaticText> shownLines_;
 };
 
 }  // namespace zorvanta

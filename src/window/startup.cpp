@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 
 #include "dialogs.h"
+#include "form_style.h"
 #include "main_window.h"
 
 namespace zorvanta {
@@ -18,6 +19,7 @@ int startProgram(int argc, char** argv) {
     const auto exitRoutine = qScopeGuard([&pads] { releasePadTexts(pads); });
 
     QApplication application(argc, argv);
+    useFormStyle();
     QtDialogs dialogs;
     MainWindow window(pads, dialogs);
     window.onWindowCreated();
