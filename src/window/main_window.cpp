@@ -15,6 +15,7 @@
 #include "mixed_button.h"
 #include "output_box.h"
 #include "sheet_font.h"
+#include "sheet_printer.h"
 #include "ui_texts.h"
 #include "wide_radio_button.h"
 
@@ -30,6 +31,8 @@ constexpr QPoint outputBoxPosition(0, 90);
 constexpr int outputBoxWidthAllowance = 10;
 constexpr int outputBoxHeightAllowance = 120;
 constexpr int largestControlSize = 32627;
+
+constexpr QRect operationStripArea(12, 24, 176, 24);
 
 constexpr int outputFontPixels = 12;
 constexpr int operationFontPixels = 16;
@@ -48,7 +51,10 @@ Widget* place(Widget* widget, const char* formName, const QRect& geometry) {
 }  // namespace
 
 MainWindow::MainWindow(PadTexts& pads, Dialogs& dialogs)
-    : dialogs_(dialogs), pads_(pads), problems_(*this, *this, pads) {
+    : dialogs_(dialogs),
+      pads_(pads),
+      problems_(*this, *this, pads),
+      printer_(std::make_unique<SheetPrinter>()) {
     setObjectName(QStringLiteral("窗口"));
     setWindowTitle(uiTexts::windowCaption);
     resize(formOuterSize - formFrame);
@@ -64,10 +70,17 @@ MainWindow::MainWindow(PadTexts& pads, Dialogs& dialogs)
     placeOnScreen();
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::createOperationChoice() {
     operationLabel_ = place(new QLabel(uiTexts::operationLabel, this), "标签1", {8, 0, 184, 24});
     operationLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    // Radio buttons are exclusive among all auto-exclusive buttons below their parent, the
+    // range buttons inside the group box included; a strip of their own keeps the four
+    // operation buttons a group by themselves.
+    operationStrip_ = new QWidget(this);
+    operationStrip_->setGeometry(operationStripArea);
     QFont font = sheetFont();
     font.setPixelSize(operationFontPixels);
     const std::array<std::pair<const char*, QRect>, 4> form{{{"单选框1", {12, 24, 40, 24}},
@@ -77,8 +90,9 @@ void MainWindow::createOperationChoice() {
     const std::array<QString, 4> captions{uiTexts::addOperation, uiTexts::subtractOperation,
                                           uiTexts::multiplyOperation, uiTexts::divideOperation};
     for (std::size_t i = 0; i < form.size(); ++i) {
-        auto* button = new WideRadioButton(captions[i], this);
-        operationButtons_[i] = place(button, form[i].first, form[i].second);
+        auto* button = new WideRadioButton(captions[i], operationStrip_);
+        const QRect inStrip = form[i].second.translated(-operationStripArea.topLeft());
+        operationButtons_[i] = place(button, form[i].first, inStrip);
         button->setFont(font);
     }
     operationButtons_[0]->setChecked(true);
@@ -128,12 +142,20 @@ void MainWindow::createOutputBox() {
     outputBox_->setFocus(Qt::OtherFocusReason);
 }
 
+// The hidden menu "tc", shown as the output box's context menu.
 void MainWindow::createContextMenu() {
     contextMenu_ = new QMenu(uiTexts::contextMenuTitle, this);
     contextMenu_->setObjectName(uiTexts::contextMenuTitle);
-    for (const QString& item : {uiTexts::menuSave, uiTexts::menuCopy, uiTexts::menuSelectAll,
-                                uiTexts::menuPrint, uiTexts::menuClear, uiTexts::menuExit}) {
-        contextMenu_->addAction(item);
+    const std::array<std::pair<QString, void (MainWindow::*)()>, 6> items{{
+        {uiTexts::menuSave, &MainWindow::saveSheet},
+        {uiTexts::menuCopy, &MainWindow::copySelection},
+        {uiTexts::menuSelectAll, &MainWindow::selectWholeSheet},
+        {uiTexts::menuPrint, &MainWindow::printProblems},
+        {uiTexts::menuClear, &MainWindow::clearSheet},
+        {uiTexts::menuExit, &MainWindow::exitProgram},
+    }};
+    for (const auto& [text, command] : items) {
+        contextMenu_->addAction(text, this, command);
     }
 }
 
@@ -165,6 +187,8 @@ void MainWindow::connectCommands() {
             [this] { batch_->start(BatchMode::RandomOperationRows); });
     connect(mixedButton_, &MixedButton::rightPressed, this,
             [this] { batch_->start(BatchMode::MixedProblems); });
+    connect(printButton_, &QPushButton::clicked, this, &MainWindow::printProblems);
+    connect(outputBox_, &OutputBox::rightPressed, this, &MainWindow::showContextMenu);
 }
 
 void MainWindow::placeOnScreen() {
@@ -200,7 +224,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+    const QWidget* target = childAt(event->position().toPoint());
+    const bool background = target == nullptr || target == operationStrip_;
+    if (event->button() == Qt::LeftButton && background) {
         onWindowDoubleClicked();
     }
     QWidget::mouseDoubleClickEvent(event);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "operand_bounds.h"
@@ -23,6 +25,7 @@ class CountField;
 class Dialogs;
 class MixedButton;
 class OutputBox;
+class SheetPrinter;
 
 // The program's one window, "窗口": the operation and range choice, the command buttons,
 // the count field and the output box, each control under its form name as objectName.
@@ -32,6 +35,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
 
   public:
     MainWindow(PadTexts& pads, Dialogs& dialogs);
+    ~MainWindow() override;
 
     void onWindowCreated();
     void onWindowSizeChanged();
@@ -67,11 +71,21 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     void generateRandomRow();
     void generateMixedProblem();
 
+    // Commands on the sheet.
+    void showContextMenu(const QPoint& globalPosition);
+    void saveSheet();
+    void copySelection();
+    void selectWholeSheet();
+    void printProblems();
+    void clearSheet();
+    void exitProgram();
+
     Dialogs& dialogs_;
     PadTexts& pads_;
     ProblemGenerator problems_;
 
     QLabel* operationLabel_ = nullptr;
+    QWidget* operationStrip_ = nullptr;
     std::array<QRadioButton*, 4> operationButtons_{};
     QGroupBox* rangeGroup_ = nullptr;
     QRadioButton* twentyRangeButton_ = nullptr;
@@ -86,6 +100,9 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     OutputBox* outputBox_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     BatchDriver* batch_ = nullptr;
+    std::unique_ptr<SheetPrinter> printer_;
+    // The path last confirmed in the save dialog, "通用对话框1", which opens with it.
+    QString lastSavePath_;
 };
 
 }  // namespace zorvanta

@@ -12,6 +12,8 @@
 
 #include "char_widths.h"
 
+class QPainter;
+
 namespace zorvanta {
 
 // The read-only output box. It keeps the sheet as the program's own GBK bytes, CR LF line
@@ -87,7 +89,7 @@ class OutputBox : public QAbstractScrollArea {
     void updateLines(std::size_t from, std::size_t to);
     void revealAppendedText();
     void ensureCaretVisible();
-    void paintLine(class QPainter& painter, std::size_t line, int top);
+    void paintLine(QPainter& painter, std::size_t line, int top);
     const QStaticText& shownLine(std::size_t line);
     void forgetShownLinesFrom(std::size_t line);
 

@@ -18,6 +18,7 @@ namespace {
 class SaveDialog : public QFileDialog {
   public:
     explicit SaveDialog(QWidget* owner) : QFileDialog(owner) {
+        setObjectName(QStringLiteral("通用对话框1"));
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::HideNameFilterDetails);
         setAcceptMode(QFileDialog::AcceptSave);
