@@ -9,6 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QToolTip>
+
+#include "mixed_button.h"
 #include "output_box.h"
 #include "started_window.h"
 
@@ -64,6 +67,9 @@ class MainWindowTest : public QObject {
     void repeatedEscapeDoesNotClose();
     void shiftEscapeDoesNotClose();
     void contextMenuHasItsSixItems();
+    void radioButtonTakesClicksOnItsWholeArea();
+    void disabledMixedButtonShowsNoHint();
+    void quickSecondRightPressCountsAsAPress();
 
   private:
     QWidget* control(const char* name) const { return started->control(name); }
@@ -363,6 +369,41 @@ void MainWindowTest::contextMenuHasItsSixItems() {
     }
     QCOMPARE(items, QStringList({"保存", "复制", "全选", "打印", "清空", "退出"}));
     QVERIFY(!menu->isVisible());
+}
+
+void MainWindowTest::radioButtonTakesClicksOnItsWholeArea() {
+    QWidget* twenty = control("单选框5");
+    QTest::mouseClick(twenty, Qt::LeftButton, Qt::NoModifier, QPoint(twenty->width() - 3, 11));
+    QVERIFY(started->control<QRadioButton>("单选框5")->isChecked());
+    QVERIFY(control("按钮1")->isEnabled());
+}
+
+void MainWindowTest::disabledMixedButtonShowsNoHint() {
+    QWidget* mixed = control("按钮5");
+    const QPoint inside(10, 10);
+    QHelpEvent disabledHint(QEvent::ToolTip, inside, mixed->mapToGlobal(inside));
+    QApplication::sendEvent(mixed, &disabledHint);
+    QVERIFY(!QToolTip::isVisible());
+    QTest::mouseClick(control("单选框5"), Qt::LeftButton);
+    QHelpEvent enabledHint(QEvent::ToolTip, inside, mixed->mapToGlobal(inside));
+    QApplication::sendEvent(mixed, &enabledHint);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("右键单击批量随机混合出题"));
+    QToolTip::hideText();
+}
+
+// A second press soon after the first arrives as a double click only; it is still a press.
+void MainWindowTest::quickSecondRightPressCountsAsAPress() {
+    QTest::mouseClick(control("单选框5"), Qt::LeftButton);
+    auto* mixed = started->window->findChild<MixedButton*>(QStringLiteral("按钮5"));
+    QSignalSpy presses(mixed, &MixedButton::rightPressed);
+    QTest::mousePress(mixed, Qt::RightButton);
+    QTest::mouseRelease(mixed, Qt::RightButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(10, 10),
+                       mixed->mapToGlobal(QPointF(10, 10)), Qt::RightButton, Qt::RightButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(mixed, &second);
+    QCOMPARE(presses.count(), 2);
 }
 
 QTEST_MAIN(MainWindowTest)

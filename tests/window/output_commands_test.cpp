@@ -79,7 +79,10 @@ class OutputCommandsTest : public QObject {
 
   private Q_SLOTS:
     void init();
-    void cleanup() { started.reset(); }
+    void cleanup() {
+        started.reset();
+        folder.reset();
+    }
 
     void menuOpensBesideThePointerOnThePress();
     void menuItemRunsWithEitherButton_data();
@@ -87,6 +90,7 @@ class OutputCommandsTest : public QObject {
     void escapeDismissesOnlyTheMenu();
     void saveWritesTheBoxBytes_data();
     void saveWritesTheBoxBytes();
+    void twoRowsSaveWithCrLf();
     void cancelledSaveWritesNothing();
     void saveOffersTheLastConfirmedPath();
     void failedSaveKeepsTheOldFile();
@@ -122,12 +126,13 @@ class OutputCommandsTest : public QObject {
     }
 
     std::unique_ptr<StartedWindow> started;
-    QTemporaryDir folder;
+    std::unique_ptr<QTemporaryDir> folder;
 };
 
 void OutputCommandsTest::init() {
     started = std::make_unique<StartedWindow>();
-    QVERIFY(folder.isValid());
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
 }
 
 void OutputCommandsTest::menuOpensBesideThePointerOnThePress() {
@@ -171,26 +176,27 @@ void OutputCommandsTest::escapeDismissesOnlyTheMenu() {
 
 void OutputCommandsTest::saveWritesTheBoxBytes_data() {
     QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("rows");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("empty box") << QString() << QByteArray("");
-    QTest::newRow("one row") << QStringLiteral("单选框1")
+    const QByteArray divisionRow(
+        "16\xA1\xC2 2  = (    )  2\xA1\xC2 1   = (    )  8\xA1\xC2 1   = (    )  "
+        "15\xA1\xC2 5  = (    )  16\xA1\xC2 2  = (    )  \r\n\r\n");
+    QTest::newRow("empty box") << QStringLiteral("单选框1") << 0 << QByteArray();
+    QTest::newRow("one row") << QStringLiteral("单选框1") << 1
                              << QByteArray::fromStdString(firstTwentyRow);
-    QTest::newRow("division row")
-        << QStringLiteral("单选框4")
-        << QByteArray(
-               "16\xA1\xC2 2  = (    )  2\xA1\xC2 1   = (    )  8\xA1\xC2 1   = (    )  "
-               "15\xA1\xC2 5  = (    )  16\xA1\xC2 2  = (    )  \r\n\r\n");
+    QTest::newRow("division row") << QStringLiteral("单选框4") << 1 << divisionRow;
 }
 
 void OutputCommandsTest::saveWritesTheBoxBytes() {
     QFETCH(QString, operation);
+    QFETCH(int, rows);
     QFETCH(QByteArray, expected);
-    if (!operation.isEmpty()) {
-        click("单选框5");
-        QTest::mouseClick(started->window->findChild<QWidget*>(operation), Qt::LeftButton);
+    click("单选框5");
+    QTest::mouseClick(started->window->findChild<QWidget*>(operation), Qt::LeftButton);
+    for (int i = 0; i < rows; ++i) {
         click("按钮1");
     }
-    const QString path = folder.filePath(QStringLiteral("sheet.txt"));
+    const QString path = folder->filePath(QStringLiteral("sheet.txt"));
     writeFile(path, QByteArray(500, 'x'));
     started->dialogs.saveAnswers.push_back(path);
     run(QStringLiteral("保存"));
@@ -198,9 +204,24 @@ void OutputCommandsTest::saveWritesTheBoxBytes() {
     QVERIFY(started->dialogs.messages.isEmpty());
 }
 
+// Two rows save as 188 bytes, every line end a CR LF.
+void OutputCommandsTest::twoRowsSaveWithCrLf() {
+    generateFirstRow();
+    click("按钮1");
+    const QString path = folder->filePath(QStringLiteral("two.txt"));
+    started->dialogs.saveAnswers.push_back(path);
+    run(QStringLiteral("保存"));
+    const QByteArray saved = fileBytes(path);
+    QCOMPARE(saved.size(), 188);
+    QCOMPARE(saved.left(94), QByteArray::fromStdString(firstTwentyRow));
+    QCOMPARE(saved.count("\r\n"), 4);
+    QCOMPARE(saved.count('\n'), 4);
+    QCOMPARE(saved.count('\r'), 4);
+}
+
 void OutputCommandsTest::cancelledSaveWritesNothing() {
     generateFirstRow();
-    const QString path = folder.filePath(QStringLiteral("sheet.txt"));
+    const QString path = folder->filePath(QStringLiteral("sheet.txt"));
     started->dialogs.saveAnswers = {path, std::nullopt};
     run(QStringLiteral("保存"));
     click("按钮1");
@@ -210,7 +231,7 @@ void OutputCommandsTest::cancelledSaveWritesNothing() {
 }
 
 void OutputCommandsTest::saveOffersTheLastConfirmedPath() {
-    const QString path = folder.filePath(QStringLiteral("sheet.txt"));
+    const QString path = folder->filePath(QStringLiteral("sheet.txt"));
     started->dialogs.saveAnswers = {std::nullopt, path, std::nullopt};
     for (int i = 0; i < 3; ++i) {
         run(QStringLiteral("保存"));
@@ -220,7 +241,7 @@ void OutputCommandsTest::saveOffersTheLastConfirmedPath() {
 
 void OutputCommandsTest::failedSaveKeepsTheOldFile() {
     generateFirstRow();
-    const QString path = folder.filePath(QStringLiteral("sheet.txt"));
+    const QString path = folder->filePath(QStringLiteral("sheet.txt"));
     writeFile(path, "old\r\n");
     started->dialogs.saveAnswers.push_back(path);
     {
@@ -231,12 +252,12 @@ void OutputCommandsTest::failedSaveKeepsTheOldFile() {
     QCOMPARE(started->dialogs.messages.size(), 1);
     QVERIFY(started->dialogs.messages[0].startsWith(QStringLiteral("文件保存失败\n")));
     QVERIFY(started->dialogs.messages[0].size() > QStringLiteral("文件保存失败\n").size());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.txt")});
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.txt")});
 }
 
 void OutputCommandsTest::saveIntoAMissingFolderFails() {
     generateFirstRow();
-    started->dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("gone/sheet.txt")));
+    started->dialogs.saveAnswers.push_back(folder->filePath(QStringLiteral("gone/sheet.txt")));
     run(QStringLiteral("保存"));
     QCOMPARE(started->dialogs.messages.size(), 1);
     QVERIFY(started->dialogs.messages[0].startsWith(QStringLiteral("文件保存失败\n")));
@@ -332,7 +353,7 @@ void OutputCommandsTest::cancelledPrintSaysNothing() {
 void OutputCommandsTest::printedLinesAreTheBoxLines() {
     click("单选框5");
     click("按钮1");
-    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    const QString pdf = folder->filePath(QStringLiteral("sheet.pdf"));
     started->dialogs.printAnswer = true;
     started->dialogs.beforePrintConfirmed = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -367,7 +388,7 @@ void OutputCommandsTest::longSheetContinuesOnFurtherPages() {
     for (int i = 0; i < rows; ++i) {
         click("按钮1");
     }
-    const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
+    const QString pdf = folder->filePath(QStringLiteral("long.pdf"));
     int expectedPages = 0;
     started->dialogs.printAnswer = true;
     started->dialogs.beforePrintConfirmed = [&](QPrinter& printer) {
@@ -410,7 +431,7 @@ void OutputCommandsTest::longSheetContinuesOnFurtherPages() {
 
 void OutputCommandsTest::everyPrintProposesPortraitAndOneCopy() {
     generateFirstRow();
-    const QString pdf = folder.filePath(QStringLiteral("copies.pdf"));
+    const QString pdf = folder->filePath(QStringLiteral("copies.pdf"));
     QList<QPageLayout::Orientation> proposedOrientations;
     QList<int> proposedCopies;
     started->dialogs.printAnswer = true;
