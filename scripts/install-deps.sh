@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Zorvanta need.
-# As root it installs what is missing with apt-get; otherwise it names the
-# missing packages and the command that installs them, and fails.
+# Installs the Debian packages that building, running and testing Zorvanta need, and any
+# further packages named as arguments. As root it installs what is missing with apt-get;
+# otherwise it names the missing packages and the command that installs them, and fails.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick openbox wmctrl
   fonts-noto-cjk poppler-utils
+  desktop-file-utils appstream dpkg-dev
+  "$@"
 )
 
 missing=()

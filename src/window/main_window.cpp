@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -221,6 +222,15 @@ void MainWindow::onWindowDoubleClicked() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     onWindowSizeChanged();
+}
+
+// Closed while a message box or a dialog waits for an answer, as from the window manager,
+// the program ends all the same: the waiting box is left unanswered.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (QApplication::activeModalWidget() != nullptr) {
+        QCoreApplication::quit();
+    }
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -50,6 +50,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScopeGuard>
 
 #include "dialogs.h"
@@ -19,6 +20,8 @@ int startProgram(int argc, char** argv) {
     const auto exitRoutine = qScopeGuard([&pads] { releasePadTexts(pads); });
 
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvanta-256.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvanta.Zorvanta"));
     useFormStyle();
     QtDialogs dialogs;
     MainWindow window(pads, dialogs);
