@@ -1,14 +1,13 @@
 #include "main_window.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <algorithm>
 
 #include "batch_driver.h"
@@ -65,7 +64,6 @@ MainWindow::MainWindow(PadTexts& pads, Dialogs& dialogs)
     createCountField();
     createOutputBox();
     createContextMenu();
-    createShortcuts();
     createBatchDriver();
     connectCommands();
     placeOnScreen();
@@ -160,15 +158,6 @@ void MainWindow::createContextMenu() {
     }
 }
 
-void MainWindow::createShortcuts() {
-    // Only a fresh press closes the window: holding Escape to dismiss a message box must not
-    // go on, by key repeat, to close the window and lose the sheet.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    escape->setAutoRepeat(false);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-}
-
 void MainWindow::createBatchDriver() {
     batch_ = new BatchDriver(
         problems_, [this] { return countField_->text(); }, [this] { generateMixedProblem(); },
@@ -224,13 +213,29 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     onWindowSizeChanged();
 }
 
-// Closed while a message box or a dialog waits for an answer, as from the window manager,
-// the program ends all the same: the waiting box is left unanswered.
-void MainWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (QApplication::activeModalWidget() != nullptr) {
-        QCoreApplication::quit();
+// Escape, pressed with no modifier in any control, closes the window; no control claims the
+// key for itself. Only a fresh press counts: holding Escape to dismiss a message box must not
+// go on, by key repeat, to close the window and lose the sheet. Besides the repeats the
+// system marks, a press that comes at the very moment of the previous release is a repeat
+// too: that is how the X server repeats a held key.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool escape = event->key() == Qt::Key_Escape &&
+                        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!escape) {
+        QWidget::keyPressEvent(event);
+        return;
     }
+    const bool repeated = event->isAutoRepeat() || event->timestamp() == lastEscapeRelease_;
+    if (!repeated) {
+        close();
+    }
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        lastEscapeRelease_ = event->timestamp();
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -50,8 +50,9 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -61,7 +62,6 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     void createCountField();
     void createOutputBox();
     void createContextMenu();
-    void createShortcuts();
     void createBatchDriver();
     void connectCommands();
     void placeOnScreen();
@@ -104,6 +104,8 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     std::unique_ptr<SheetPrinter> printer_;
     // The path last confirmed in the save dialog, "通用对话框1", which opens with it.
     QString lastSavePath_;
+    // When Escape was last released, to tell the X server's repeats from a fresh press.
+    quint64 lastEscapeRelease_ = 0;
 };
 
 }  // namespace zorvanta

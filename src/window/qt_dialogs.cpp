@@ -13,8 +13,8 @@ namespace zorvanta {
 namespace {
 
 // Qt's own save dialog, which asks before replacing a file (the native one on some desktops
-// does not when the suffix is added for the user), and which stays open while the folder of
-// the chosen path does not exist.
+// does not when the suffix is added for the user). A path whose folder does not exist is not
+// accepted: the dialog says so and stays open.
 class SaveDialog : public QFileDialog {
   public:
     explicit SaveDialog(QWidget* owner) : QFileDialog(owner) {
@@ -29,8 +29,14 @@ class SaveDialog : public QFileDialog {
 
     void accept() override {
         const QStringList files = selectedFiles();
-        if (!files.isEmpty() && !QFileInfo(files.first()).absoluteDir().exists()) {
-            return;
+        if (!files.isEmpty()) {
+            const QDir folder = QFileInfo(files.first()).absoluteDir();
+            if (!folder.exists()) {
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    uiTexts::folderMissing.arg(QDir::toNativeSeparators(folder.path())));
+                return;
+            }
         }
         QFileDialog::accept();
     }

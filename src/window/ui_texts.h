@@ -41,6 +41,7 @@ inline const QString nothingToPrint = QStringLiteral("你还没有出题,请先�
 inline const QString saveFailed = QStringLiteral("文件保存失败");
 inline const QString printFailed = QStringLiteral("打印失败");
 
+inline const QString folderMissing = QStringLiteral("文件夹不存在：\n%1");
 inline const QString saveFilter = QStringLiteral("txt (*.txt)");
 inline const QString saveSuffix = QStringLiteral("txt");
 inline const QString documentName = QStringLiteral("小学数学计算题");
