@@ -11,21 +11,11 @@
 #include <cstdio>
 
 #include "batch_driver.h"
-#include "dialogs.h"
-#include "form_style.h"
-#include "main_window.h"
-#include "pad_texts.h"
+#include "bench_window.h"
 
 using namespace zorvanta;
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-  public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> chooseSavePath(QWidget*, const QString&) override { return {}; }
-    bool confirmPrint(QWidget*, QPrinter&) override { return false; }
-};
 
 // Mean cost in microseconds of a tick and the repaint it causes, over many ticks, with the
 // timer's own ticks held back so that only the measured ones run.
@@ -76,23 +66,13 @@ double achievedTicksPerSecond(MainWindow& window, const char* startButton, bool 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication application(argc, argv);
-    useFormStyle();
-    PadTexts pads;
-    SilentDialogs dialogs;
-    MainWindow window(pads, dialogs);
-    window.onWindowCreated();
-    window.onWindowSizeChanged();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        std::fprintf(stderr, "the window was not shown\n");
+    bench::BenchWindow started;
+    if (!started.shown) {
         return 1;
     }
-    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("单选框6")), Qt::LeftButton);
-    window.findChild<QLineEdit*>(QStringLiteral("编辑框2"))->setText(QStringLiteral("1000000000"));
+    MainWindow& window = started.window;
 
     BatchDriver& batch = window.batch();
     batch.timer().setPeriod(static_cast<int>(BatchMode::SelectedOperationRows));

@@ -15,22 +15,12 @@
 #include <string>
 
 #include "batch_driver.h"
-#include "dialogs.h"
-#include "form_style.h"
-#include "main_window.h"
+#include "bench_window.h"
 #include "output_box.h"
-#include "pad_texts.h"
 
 using namespace zorvanta;
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> chooseSavePath(QWidget*, const QString&) override { return {}; }
-    bool confirmPrint(QWidget*, QPrinter&) override { return false; }
-};
 
 long residentKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -58,23 +48,13 @@ double roundTripMilliseconds(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication application(argc, argv);
-    useFormStyle();
-    PadTexts pads;
-    SilentDialogs dialogs;
-    MainWindow window(pads, dialogs);
-    window.onWindowCreated();
-    window.onWindowSizeChanged();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        std::fprintf(stderr, "the window was not shown\n");
+    bench::BenchWindow started;
+    if (!started.shown) {
         return 1;
     }
-    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("单选框6")), Qt::LeftButton);
-    window.findChild<QLineEdit*>(QStringLiteral("编辑框2"))->setText(QStringLiteral("1000000000"));
+    MainWindow& window = started.window;
     const auto* box = window.findChild<OutputBox*>(QStringLiteral("编辑框1"));
 
     QApplication::processEvents();
