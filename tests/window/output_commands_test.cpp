@@ -106,6 +106,7 @@ class OutputCommandsTest : public QObject {
     void printedLinesAreTheBoxLines();
     void longSheetContinuesOnFurtherPages();
     void everyPrintProposesPortraitAndOneCopy();
+    void printerThatCannotBeginSaysSo();
 
   private:
     OutputBox* box() const { return started->control<OutputBox>("编辑框1"); }
@@ -448,6 +449,18 @@ void OutputCommandsTest::everyPrintProposesPortraitAndOneCopy() {
     run(QStringLiteral("打印"));
     QCOMPARE(proposedOrientations, QList({QPageLayout::Portrait, QPageLayout::Portrait}));
     QCOMPARE(proposedCopies, QList({1, 1}));
+}
+
+void OutputCommandsTest::printerThatCannotBeginSaysSo() {
+    generateFirstRow();
+    started->dialogs.printAnswer = true;
+    started->dialogs.beforePrintConfirmed = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder->filePath(QStringLiteral("gone/sheet.pdf")));
+    };
+    click("按钮6");
+    QCOMPARE(started->dialogs.messages, QStringList{QStringLiteral("打印失败")});
+    QVERIFY(started->window->isVisible());
 }
 
 QTEST_MAIN(OutputCommandsTest)
