@@ -18,6 +18,7 @@ namespace zorvanta {
 namespace {
 
 constexpr int caretWidth = 1;
+constexpr int sideMargin = 2;
 
 void setScrollBar(QScrollBar* bar, int maximum, int singleStep, int pageStep) {
     if (bar->singleStep() != singleStep) {
@@ -28,7 +29,6 @@ void setScrollBar(QScrollBar* bar, int maximum, int singleStep, int pageStep) {
     }
     bar->setRange(0, maximum);
 }
-constexpr int sideMargin = 2;
 
 bool isWordByte(char byte) {
     return byte != ' ' && byte != '\r' && byte != '\n';
