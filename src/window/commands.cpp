@@ -23,7 +23,7 @@ void MainWindow::generateRandomRow() {
     problems_.generateRow();
 }
 
-void MainWindow::generateMixedProblem() {
+void MainWindow::generateRandomMixedProblem() {
     problems_.pickRandomOperation();
     problems_.generateMixedProblem();
 }

@@ -160,7 +160,7 @@ void MainWindow::createContextMenu() {
 
 void MainWindow::createBatchDriver() {
     batch_ = new BatchDriver(
-        problems_, [this] { return countField_->text(); }, [this] { generateMixedProblem(); },
+        problems_, [this] { return countField_->text(); }, [this] { generateRandomMixedProblem(); },
         dialogs_, this);
 }
 
@@ -170,7 +170,7 @@ void MainWindow::connectCommands() {
             [this] { chooseRange(hundredRange); });
     connect(singleRowButton_, &QPushButton::clicked, this, &MainWindow::generateSingleRow);
     connect(randomRowButton_, &QPushButton::clicked, this, &MainWindow::generateRandomRow);
-    connect(mixedButton_, &QPushButton::clicked, this, &MainWindow::generateMixedProblem);
+    connect(mixedButton_, &QPushButton::clicked, this, &MainWindow::generateRandomMixedProblem);
     connect(batchSingleRowsButton_, &QPushButton::clicked, this,
             [this] { batch_->start(BatchMode::SelectedOperationRows); });
     connect(batchRandomRowsButton_, &QPushButton::clicked, this,

@@ -70,7 +70,7 @@ class MainWindow : public QWidget, public OperationChecks, public OutputSink {
     void chooseRange(const OperandBounds& bounds);
     void generateSingleRow();
     void generateRandomRow();
-    void generateMixedProblem();
+    void generateRandomMixedProblem();
 
     // Commands on the sheet.
     void showContextMenu(const QPoint& globalPosition);
