@@ -4,16 +4,18 @@
 #include <QWidget>
 #include <memory>
 
+#include "form_style.h"
 #include "main_window.h"
 #include "pad_texts.h"
 #include "scripted_dialogs.h"
 
 namespace zorvanta::testing {
 
-// A main window started as the program starts it, shown and active, with its dialogs
-// answered by the test.
+// A main window started as the program starts it, in the program's style, shown and active,
+// with its dialogs answered by the test.
 struct StartedWindow {
     StartedWindow() {
+        useFormStyle();
         window = std::make_unique<MainWindow>(pads, dialogs);
         window->onWindowCreated();
         window->onWindowSizeChanged();
