@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "ascii_chars.h"
+
 namespace zorvanta {
 
 namespace {
@@ -39,14 +41,6 @@ std::string foldFullWidth(std::string_view gbk) {
     return folded;
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool isExponentLetter(char c) {
     return c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
@@ -56,18 +50,18 @@ class PrefixReader {
     explicit PrefixReader(std::string_view text) : text_(text) {}
 
     double read() {
-        skip(isSpace);
+        skip(isAsciiSpace);
         bool negative = false;
         if (peekIs('+') || peekIs('-')) {
             negative = text_[pos_++] == '-';
         }
         std::string number;
-        const std::size_t integerDigits = take(isDigit, number);
+        const std::size_t integerDigits = take(isAsciiDigit, number);
         std::size_t fractionDigits = 0;
         if (peekIs('.')) {
             std::string fraction = ".";
             ++pos_;
-            fractionDigits = take(isDigit, fraction);
+            fractionDigits = take(isAsciiDigit, fraction);
             number += fraction;
         }
         if (integerDigits + fractionDigits == 0) {
@@ -105,11 +99,11 @@ class PrefixReader {
         if (look < text_.size() && (text_[look] == '+' || text_[look] == '-')) {
             exponent += text_[look++];
         }
-        if (look >= text_.size() || !isDigit(text_[look])) {
+        if (look >= text_.size() || !isAsciiDigit(text_[look])) {
             return {};
         }
         pos_ = look;
-        take(isDigit, exponent);
+        take(isAsciiDigit, exponent);
         return exponent;
     }
 

@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "ascii_chars.h"
+
 namespace zorvanta {
 
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 constexpr std::int64_t int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t int32Max = std::numeric_limits<std::int32_t>::max();
@@ -19,7 +17,7 @@ constexpr std::int64_t int32Max = std::numeric_limits<std::int32_t>::max();
 
 std::string rewriteAsInteger(std::string_view text) {
     std::size_t pos = 0;
-    while (pos < text.size() && isSpace(text[pos])) {
+    while (pos < text.size() && isAsciiSpace(text[pos])) {
         ++pos;
     }
     bool negative = false;
@@ -28,7 +26,7 @@ std::string rewriteAsInteger(std::string_view text) {
     }
     // Magnitudes beyond the 32-bit range saturate; the clamp below then bounds them.
     std::int64_t magnitude = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+    for (; pos < text.size() && isAsciiDigit(text[pos]); ++pos) {
         magnitude = std::min<std::int64_t>(magnitude * 10 + (text[pos] - '0'), int32Max + 1);
     }
     const std::int64_t value = std::clamp(negative ? -magnitude : magnitude, int32Min, int32Max);

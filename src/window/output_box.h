@@ -41,6 +41,8 @@ class OutputBox : public QAbstractScrollArea {
     std::size_t selectionLength() const;
     std::string selectedText() const;
     std::size_t caretPosition() const { return caret_; }
+    // Puts the selected text, if any, on the clipboard as plain text.
+    void copySelection() const;
 
   Q_SIGNALS:
     // The right mouse button went down over the box, at this global position.
@@ -82,7 +84,6 @@ class OutputBox : public QAbstractScrollArea {
     void moveCaret(std::size_t position, bool keepAnchor);
     void moveCaretByLines(int lines, bool keepAnchor);
     void selectWordAt(std::size_t position);
-    void copySelection() const;
     void measureLinesFrom(std::size_t line);
     void remeasureAllLines();
     void updateScrollBars();

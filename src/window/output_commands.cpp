@@ -1,7 +1,5 @@
 // The commands on the sheet, offered by the output box's context menu: save, copy, select
 // all, print, clear and exit; "打印" is also a button.
-#include <QApplication>
-#include <QClipboard>
 #include <QMenu>
 #include <QSaveFile>
 #include <QTimer>
@@ -62,7 +60,7 @@ void MainWindow::copySelection() {
         dialogs_.showMessage(uiTexts::selectTextToCopy);
         return;
     }
-    QApplication::clipboard()->setText(decodeGbk(outputBox_->selectedText()));
+    outputBox_->copySelection();
 }
 
 void MainWindow::selectWholeSheet() {
